@@ -18,24 +18,21 @@ public:
     using std::overflow_error::overflow_error;
 };
 
-template <std::integral T> constexpr T checkedAdd(T a, T b)
-{
+template <std::integral T> constexpr T checkedAdd(T a, T b) {
     T result{};
     if (__builtin_add_overflow(a, b, &result))
         throw OverflowError("integer overflow in addition");
     return result;
 }
 
-template <std::integral T> constexpr T checkedSub(T a, T b)
-{
+template <std::integral T> constexpr T checkedSub(T a, T b) {
     T result{};
     if (__builtin_sub_overflow(a, b, &result))
         throw OverflowError("integer overflow in subtraction");
     return result;
 }
 
-template <std::integral T> constexpr T checkedMul(T a, T b)
-{
+template <std::integral T> constexpr T checkedMul(T a, T b) {
     T result{};
     if (__builtin_mul_overflow(a, b, &result))
         throw OverflowError("integer overflow in multiplication");
@@ -43,8 +40,7 @@ template <std::integral T> constexpr T checkedMul(T a, T b)
 }
 
 // Converts to a narrower integer type, refusing values the target cannot hold.
-template <std::integral To, std::integral From> constexpr To checkedNarrow(From value)
-{
+template <std::integral To, std::integral From> constexpr To checkedNarrow(From value) {
     To result{};
     if (__builtin_add_overflow(value, From{0}, &result))
         throw OverflowError("integer overflow in conversion");
@@ -53,8 +49,7 @@ template <std::integral To, std::integral From> constexpr To checkedNarrow(From 
 
 // Accepts value only inside [low, high]; the examination's numbers (question, choice, box,
 // year) are small ranges, and a value outside one is as wrong as a wrapped one.
-template <std::integral T> constexpr T checkedRange(T value, T low, T high)
-{
+template <std::integral T> constexpr T checkedRange(T value, T low, T high) {
     if (value < low || value > high)
         throw OverflowError("value " + std::to_string(value) + " outside " + std::to_string(low) +
                             ".." + std::to_string(high));
@@ -75,8 +70,7 @@ public:
     std::array<T, N> items{};
 
 private:
-    static constexpr std::size_t slot(qint32 index)
-    {
+    static constexpr std::size_t slot(qint32 index) {
         return std::size_t(checkedRange<qint32>(index, 1, qint32(N)) - 1);
     }
 };

@@ -2,8 +2,7 @@
 
 namespace exam {
 
-void MarkQuestion(qint32 question, MarkSheet &sheet, const AnswerKeyTable &key, quint8 &count)
-{
+void MarkQuestion(qint32 question, MarkSheet &sheet, const AnswerKeyTable &key, quint8 &count) {
     const qint32 correctBox = ChoiceBoxNumber(question, key[question]);
     sheet.aboutToJudge(correctBox);
     if (!sheet.isMarked(correctBox))
@@ -19,15 +18,13 @@ void MarkQuestion(qint32 question, MarkSheet &sheet, const AnswerKeyTable &key, 
     }
 }
 
-quint8 JudgeQuestion(qint32 question, MarkSheet &sheet, const AnswerKeyTable &key)
-{
+quint8 JudgeQuestion(qint32 question, MarkSheet &sheet, const AnswerKeyTable &key) {
     quint8 outcome = 0;
     MarkQuestion(question, sheet, key, outcome);
     return outcome;
 }
 
-StandardScoreResult ScoreStandard(MarkSheet &sheet, const AnswerKeyTable &key)
-{
+StandardScoreResult ScoreStandard(MarkSheet &sheet, const AnswerKeyTable &key) {
     StandardScoreResult result;
     for (qint32 q = 1; q <= QuestionCount; ++q) {
         const auto section = std::size_t(SectionOf(q));
@@ -42,8 +39,7 @@ StandardScoreResult ScoreStandard(MarkSheet &sheet, const AnswerKeyTable &key)
     return result;
 }
 
-quint8 ScoreAll(MarkSheet &sheet, const AnswerKeyTable &key, quint8 &score)
-{
+quint8 ScoreAll(MarkSheet &sheet, const AnswerKeyTable &key, quint8 &score) {
     score = 0;
     for (qint32 q = 1; q <= QuestionCount; ++q)
         MarkQuestion(q, sheet, key, score);

@@ -11,14 +11,15 @@ using exam::MarkArray;
 
 namespace {
 
-exam::AnswerKeyTable shippedKey()
-{
+exam::AnswerKeyTable shippedKey() {
     exam::AnswerKeyTable key;
     exam::LoadAnswerKey(0, key);
     return key;
 }
 
-qint32 correctChoice(qint32 q) { return (q - 1) % 4 + 1; }
+qint32 correctChoice(qint32 q) {
+    return (q - 1) % 4 + 1;
+}
 
 // The examination's rules restated from scratch, question by question, for comparison: a
 // question is right when exactly its correct box is marked; a capped section counts at most its
@@ -28,12 +29,11 @@ struct Reference {
     qint32 all = 0;
 };
 
-Reference referenceScore(const std::vector<bool> &marks, const exam::AnswerKeyTable &key)
-{
+Reference referenceScore(const std::vector<bool> &marks, const exam::AnswerKeyTable &key) {
     struct Range {
         qint32 first, last, cap;
     };
-    const Range sections[] = {{1, 15, 10}, {16, 48, 15}, {49, 56, 5},  {57, 58, 99},
+    const Range sections[] = {{1, 15, 10}, {16, 48, 15}, {49, 56, 5}, {57, 58, 99},
                               {59, 67, 6}, {68, 79, 99}, {80, 92, 10}};
     Reference r;
     for (const Range &s : sections) {
@@ -82,8 +82,7 @@ private slots:
     void corruptKeyEntryIsRefused();
 };
 
-void TestScoring::markingRule_data()
-{
+void TestScoring::markingRule_data() {
     QTest::addColumn<quint8>("keyChoice");
     QTest::addColumn<QList<qint32>>("markedChoices");
     QTest::addColumn<quint8>("outcome");
@@ -97,15 +96,14 @@ void TestScoring::markingRule_data()
             if (other == k)
                 continue;
             const QByteArray o = QByteArray::number(other);
-            QTest::newRow(key + ": wrong box " + o + " alone") << k << QList<qint32>{other}
-                                                               << quint8(0);
+            QTest::newRow(key + ": wrong box " + o + " alone")
+                << k << QList<qint32>{other} << quint8(0);
             QTest::newRow(key + ": correct and " + o) << k << QList<qint32>{k, other} << quint8(0);
         }
     }
 }
 
-void TestScoring::markingRule()
-{
+void TestScoring::markingRule() {
     QFETCH(quint8, keyChoice);
     QFETCH(QList<qint32>, markedChoices);
     QFETCH(quint8, outcome);
@@ -126,8 +124,7 @@ void TestScoring::markingRule()
     QCOMPARE(exam::JudgeQuestion(q, sheet, key), outcome);
 }
 
-void TestScoring::scoring_data()
-{
+void TestScoring::scoring_data() {
     QTest::addColumn<SheetBuilder>("build");
     QTest::addColumn<qint32>("standard");
     QTest::addColumn<qint32>("all");
@@ -142,24 +139,20 @@ void TestScoring::scoring_data()
 
     QTest::newRow("blank sheet") << SheetBuilder([](MarkArray &) {}) << 0 << 0
                                  << QList<int>{0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("every box marked") << SheetBuilder([](MarkArray &s) { s.marks.set(); }) << 0
-                                      << 0 << QList<int>{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("every box marked") << SheetBuilder([](MarkArray &s) { s.marks.set(); }) << 0 << 0
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("full marks") << SheetBuilder(correctRange(1, 92)) << 60 << 92
                                 << QList<int>{10, 15, 5, 2, 6, 12, 10};
     QTest::newRow("twenty correct among 16-48")
         << SheetBuilder(correctRange(16, 35)) << 15 << 20 << QList<int>{0, 15, 0, 0, 0, 0, 0};
-    QTest::newRow("compulsory sections only")
-        << SheetBuilder([=](MarkArray &s) {
-               correctRange(57, 58)(s);
-               correctRange(68, 79)(s);
-           })
-        << 14 << 14 << QList<int>{0, 0, 0, 2, 0, 12, 0};
-    QTest::newRow("choice 1 everywhere")
-        << SheetBuilder([](MarkArray &s) {
-               for (qint32 q = 1; q <= 92; ++q)
-                   s.markChoice(q, 1);
-           })
-        << 23 << 23 << QList<int>{4, 8, 2, 1, 2, 3, 3};
+    QTest::newRow("compulsory sections only") << SheetBuilder([=](MarkArray &s) {
+        correctRange(57, 58)(s);
+        correctRange(68, 79)(s);
+    }) << 14 << 14 << QList<int>{0, 0, 0, 2, 0, 12, 0};
+    QTest::newRow("choice 1 everywhere") << SheetBuilder([](MarkArray &s) {
+        for (qint32 q = 1; q <= 92; ++q)
+            s.markChoice(q, 1);
+    }) << 23 << 23 << QList<int>{4, 8, 2, 1, 2, 3, 3};
     QTest::newRow("correct everywhere, one extra wrong mark in question 1")
         << SheetBuilder([=](MarkArray &s) {
                correctRange(1, 92)(s);
@@ -172,8 +165,7 @@ void TestScoring::scoring_data()
         << SheetBuilder(correctRange(80, 88)) << 9 << 9 << QList<int>{0, 0, 0, 0, 0, 0, 9};
 }
 
-void TestScoring::scoring()
-{
+void TestScoring::scoring() {
     QFETCH(SheetBuilder, build);
     QFETCH(qint32, standard);
     QFETCH(qint32, all);
@@ -193,8 +185,7 @@ void TestScoring::scoring()
     QCOMPARE(int(score), all);
 }
 
-void TestScoring::scoreAllResetsItsRunningCount()
-{
+void TestScoring::scoreAllResetsItsRunningCount() {
     MarkArray sheet;
     sheet.markChoice(1, 1);
     quint8 score = 200; // left over from an earlier run
@@ -202,8 +193,7 @@ void TestScoring::scoreAllResetsItsRunningCount()
     QCOMPARE(score, quint8(1));
 }
 
-void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion()
-{
+void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion() {
     const exam::AnswerKeyTable key = shippedKey();
     std::vector<qint32> expected;
     for (qint32 q = 1; q <= 92; ++q)
@@ -222,8 +212,7 @@ void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion()
     QVERIFY(all.announced == expected);
 }
 
-void TestScoring::scoringChangesNoMark()
-{
+void TestScoring::scoringChangesNoMark() {
     MarkArray sheet;
     for (qint32 box = 1; box <= 368; box += 3)
         sheet.mark(box);
@@ -234,8 +223,7 @@ void TestScoring::scoringChangesNoMark()
     QCOMPARE(sheet.marks, before);
 }
 
-void TestScoring::randomSheetsAgreeWithTheRules()
-{
+void TestScoring::randomSheetsAgreeWithTheRules() {
     QRandomGenerator rng(20101);
     for (int round = 0; round < 4000; ++round) {
         // Vary the density so that sparse, typical and crowded sheets all occur, and vary the
@@ -270,8 +258,7 @@ void TestScoring::randomSheetsAgreeWithTheRules()
     }
 }
 
-void TestScoring::corruptKeyEntryIsRefused()
-{
+void TestScoring::corruptKeyEntryIsRefused() {
     // A key entry outside 1..4 would address a box of another question; scoring stops instead.
     exam::AnswerKeyTable key = shippedKey();
     key[40] = 5;
