@@ -9,7 +9,7 @@ packages=(
     # what the program renders its fixed Japanese font with
     fonts-ipafont-gothic fonts-noto-cjk
     # tests: a real X server, a window manager, real input, leak checks, the packaged binary
-    xvfb xauth openbox xdotool wmctrl x11-utils valgrind devscripts dpkg-dev file
+    python3 xvfb xauth openbox xdotool wmctrl x11-utils valgrind devscripts dpkg-dev file
 )
 
 missing=()
