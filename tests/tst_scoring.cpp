@@ -1,4 +1,5 @@
 #include "markarray.h"
+#include "reference.h"
 #include "scoring.h"
 
 #include <QRandomGenerator>
@@ -19,40 +20,6 @@ exam::AnswerKeyTable shippedKey() {
 
 qint32 correctChoice(qint32 q) {
     return (q - 1) % 4 + 1;
-}
-
-// The examination's rules restated from scratch, question by question, for comparison: a
-// question is right when exactly its correct box is marked; a capped section counts at most its
-// cap.
-struct Reference {
-    qint32 standard = 0;
-    qint32 all = 0;
-};
-
-Reference referenceScore(const std::vector<bool> &marks, const exam::AnswerKeyTable &key) {
-    struct Range {
-        qint32 first, last, cap;
-    };
-    const Range sections[] = {{1, 15, 10}, {16, 48, 15}, {49, 56, 5}, {57, 58, 99},
-                              {59, 67, 6}, {68, 79, 99}, {80, 92, 10}};
-    Reference r;
-    for (const Range &s : sections) {
-        qint32 right = 0;
-        for (qint32 q = s.first; q <= s.last; ++q) {
-            qint32 marked = 0;
-            bool correctMarked = false;
-            for (qint32 c = 1; c <= 4; ++c) {
-                if (marks[std::size_t((q - 1) * 4 + c)]) {
-                    ++marked;
-                    correctMarked = correctMarked || c == key[q];
-                }
-            }
-            right += (marked == 1 && correctMarked) ? 1 : 0;
-        }
-        r.all += right;
-        r.standard += std::min(right, s.cap);
-    }
-    return r;
 }
 
 // A sheet that records which correct boxes the scorer announced before judging.
@@ -233,17 +200,19 @@ void TestScoring::randomSheetsAgreeWithTheRules() {
         for (qint32 q = 1; q <= 92; ++q)
             key[q] = quint8(round % 2 ? correctChoice(q) : qint32(rng.bounded(1u, 5u)));
         // Often mark exactly the correct box, so that caps are actually reached.
-        std::vector<bool> marks(369);
+        std::bitset<368> marks;
+        std::array<int, 92> plainKey{};
         MarkArray sheet;
         for (qint32 q = 1; q <= 92; ++q) {
+            plainKey[std::size_t(q - 1)] = key[q];
             const bool answerRight = rng.bounded(100u) < density;
             for (qint32 c = 1; c <= 4; ++c) {
                 const bool on = answerRight ? c == key[q] : rng.bounded(100u) < density / 3;
-                marks[std::size_t((q - 1) * 4 + c)] = on;
+                marks[std::size_t((q - 1) * 4 + c - 1)] = on;
                 sheet.mark((q - 1) * 4 + c, on);
             }
         }
-        const Reference expected = referenceScore(marks, key);
+        const reference::Scores expected = reference::score(marks, plainKey);
         quint8 score = 0;
         const qint32 standard = exam::ScoreStandard(sheet, key).total;
         const qint32 all = exam::ScoreAll(sheet, key, score);

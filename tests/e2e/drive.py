@@ -58,6 +58,18 @@ def check(condition, what):
     print("ok -", what)
 
 
+def exit_status(program):
+    """Waits for the program to end; its status, with what it printed if that was not 0."""
+    try:
+        out, err = program.communicate(timeout=30)
+    except Exception:
+        program.kill()
+        raise
+    if program.returncode != 0:
+        print(err, file=sys.stderr)
+    return program.returncode
+
+
 def typical_use(x, binary):
     program = x.start(binary)
     main = x.wait_visible(SELECTION)
@@ -124,7 +136,7 @@ def typical_use(x, binary):
     main = x.wait_visible(SELECTION)
 
     x.click(main, *EXIT)
-    code = program.wait(15)
+    code = exit_status(program)
     check(code == 0, f"'終了' ends the program with status 0 (got {code})")
 
 
@@ -132,7 +144,7 @@ def close_box_ends_program(x, binary):
     program = x.start(binary)
     x.wait_visible(SELECTION)
     x.close_box(SELECTION)
-    code = program.wait(15)
+    code = exit_status(program)
     check(code == 0, f"the main window's close box ends the program with status 0 (got {code})")
 
 
@@ -147,7 +159,7 @@ def keyboard_only(x, binary):
     x.close_box(SHEET)
     main = x.wait_visible(SELECTION)
     x.keys(main, "shift+Tab", "Return")  # from the start button back to 終了
-    code = program.wait(15)
+    code = exit_status(program)
     check(code == 0, f"keyboard alone reaches 終了 (got {code})")
 
 
