@@ -49,11 +49,15 @@ class XSession:
                               timeout=30)
 
     def start(self, *args):
-        return subprocess.Popen(args, env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, text=True)
+        """Starts a client; what it prints goes to a file (a pipe nobody reads would stall it),
+        kept as the process's `log` attribute."""
+        log = tempfile.TemporaryFile(mode="w+")
+        process = subprocess.Popen(args, env=self.env, stdout=log, stderr=subprocess.STDOUT)
+        process.log = log
+        return process
 
     @staticmethod
-    def _wait(condition, what, timeout=20.0):
+    def _wait(condition, what, timeout=60.0):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if condition():
@@ -68,12 +72,20 @@ class XSession:
         return int(out[0]) if out else None
 
     def wait_visible(self, title):
-        self._wait(lambda: self.visible_window(title) is not None, f"window {title!r}")
-        wid = self.visible_window(title)
-        # The window manager maps the frame before the client has painted; wait for the paint.
-        self._wait(lambda: self.geometry(wid) is not None, f"geometry of {title!r}")
-        time.sleep(0.3)
-        return wid
+        found = []
+
+        def mapped_and_placed():
+            # A window being reparented by the window manager may be briefly unviewable, so the
+            # id and its geometry are taken together, and again until both are there.
+            wid = self.visible_window(title)
+            if wid is not None and self.geometry(wid) is not None:
+                found[:] = [wid]
+                return True
+            return False
+
+        self._wait(mapped_and_placed, f"window {title!r}")
+        time.sleep(0.3)  # mapped comes before painted
+        return found[0]
 
     def wait_gone(self, title):
         self._wait(lambda: self.visible_window(title) is None, f"{title!r} to disappear")
