@@ -10,13 +10,15 @@ using namespace Qt::StringLiterals;
 
 // Without a display, QApplication would abort with a terse platform-plugin message; say instead
 // what the user can do.
-static bool haveDisplay() {
+static bool haveDisplay()
+{
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (!haveDisplay()) {
         std::fputs("orvanel: no display to show the windows on.\n"
                    "Start it from a desktop session, or under a virtual X server:\n"

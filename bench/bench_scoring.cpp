@@ -11,7 +11,8 @@ namespace {
 
 volatile qint32 sink = 0; // keeps the optimiser from dropping the calls
 
-template <typename F> double nanosecondsPerCall(F &&call) {
+template <typename F> double nanosecondsPerCall(F &&call)
+{
     // Warm up, then take the best of several batches: the least disturbed one.
     for (int i = 0; i < 10000; ++i)
         call();
@@ -29,7 +30,8 @@ template <typename F> double nanosecondsPerCall(F &&call) {
 
 } // namespace
 
-int main() {
+int main()
+{
     exam::AnswerKeyTable key;
     exam::LoadAnswerKey(0, key);
 

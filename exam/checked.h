@@ -6,7 +6,6 @@
 #include <concepts>
 #include <cstddef>
 #include <stdexcept>
-#include <string>
 
 namespace exam {
 
@@ -18,41 +17,51 @@ public:
     using std::overflow_error::overflow_error;
 };
 
-template <std::integral T> constexpr T checkedAdd(T a, T b) {
+namespace detail {
+// Out of line, so that the checks stay a compare and a branch on the hot paths.
+[[noreturn]] void throwOverflow(const char *what);
+[[noreturn]] void throwOutOfRange(long long value, long long low, long long high);
+} // namespace detail
+
+template <std::integral T> constexpr T checkedAdd(T a, T b)
+{
     T result{};
     if (__builtin_add_overflow(a, b, &result))
-        throw OverflowError("integer overflow in addition");
+        detail::throwOverflow("integer overflow in addition");
     return result;
 }
 
-template <std::integral T> constexpr T checkedSub(T a, T b) {
+template <std::integral T> constexpr T checkedSub(T a, T b)
+{
     T result{};
     if (__builtin_sub_overflow(a, b, &result))
-        throw OverflowError("integer overflow in subtraction");
+        detail::throwOverflow("integer overflow in subtraction");
     return result;
 }
 
-template <std::integral T> constexpr T checkedMul(T a, T b) {
+template <std::integral T> constexpr T checkedMul(T a, T b)
+{
     T result{};
     if (__builtin_mul_overflow(a, b, &result))
-        throw OverflowError("integer overflow in multiplication");
+        detail::throwOverflow("integer overflow in multiplication");
     return result;
 }
 
 // Converts to a narrower integer type, refusing values the target cannot hold.
-template <std::integral To, std::integral From> constexpr To checkedNarrow(From value) {
+template <std::integral To, std::integral From> constexpr To checkedNarrow(From value)
+{
     To result{};
     if (__builtin_add_overflow(value, From{0}, &result))
-        throw OverflowError("integer overflow in conversion");
+        detail::throwOverflow("integer overflow in conversion");
     return result;
 }
 
 // Accepts value only inside [low, high]; the examination's numbers (question, choice, box,
 // year) are small ranges, and a value outside one is as wrong as a wrapped one.
-template <std::integral T> constexpr T checkedRange(T value, T low, T high) {
-    if (value < low || value > high)
-        throw OverflowError("value " + std::to_string(value) + " outside " + std::to_string(low) +
-                            ".." + std::to_string(high));
+template <std::integral T> constexpr T checkedRange(T value, T low, T high)
+{
+    if (value < low || value > high) [[unlikely]]
+        detail::throwOutOfRange(value, low, high);
     return value;
 }
 
@@ -70,7 +79,8 @@ public:
     std::array<T, N> items{};
 
 private:
-    static constexpr std::size_t slot(qint32 index) {
+    static constexpr std::size_t slot(qint32 index)
+    {
         return std::size_t(checkedRange<qint32>(index, 1, qint32(N)) - 1);
     }
 };

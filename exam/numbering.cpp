@@ -6,18 +6,14 @@ using namespace Qt::StringLiterals;
 
 namespace exam {
 
-qint32 ChoiceBoxNumber(qint32 question, qint32 choice) {
-    checkedRange(question, 1, QuestionCount);
-    checkedRange(choice, 1, ChoiceCount);
-    return checkedAdd(checkedMul(ChoiceCount, checkedSub(question, 1)), choice);
-}
-
-QuestionChoice BoxQuestionChoice(qint32 box) {
+QuestionChoice BoxQuestionChoice(qint32 box)
+{
     const qint32 zeroBased = checkedSub(checkedRange(box, 1, ChoiceBoxCount), 1);
     return {zeroBased / ChoiceCount + 1, zeroBased % ChoiceCount + 1};
 }
 
-QString ChoiceBoxName(qint32 box) {
+QString ChoiceBoxName(qint32 box)
+{
     return u"CheckBox"_s + QString::number(box);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checked.h"
+
 #include <QString>
 
 namespace exam {
@@ -10,7 +12,12 @@ inline constexpr qint32 ChoiceBoxCount = QuestionCount * ChoiceCount; // 368
 
 // The box of choice c (1..4) of question q (1..92): 4 × (q − 1) + c, so a question's four boxes
 // are consecutive. Throws OverflowError for a question or choice outside its range.
-qint32 ChoiceBoxNumber(qint32 question, qint32 choice);
+constexpr qint32 ChoiceBoxNumber(qint32 question, qint32 choice)
+{
+    checkedRange(question, 1, QuestionCount);
+    checkedRange(choice, 1, ChoiceCount);
+    return checkedAdd(checkedMul(ChoiceCount, checkedSub(question, 1)), choice);
+}
 
 struct QuestionChoice {
     qint32 question = 0;

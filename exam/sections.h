@@ -35,7 +35,8 @@ struct Section {
     QStringView instruction2;
 
     constexpr qint32 count() const { return lastQuestion - firstQuestion + 1; }
-    constexpr bool holds(qint32 question) const {
+    constexpr bool holds(qint32 question) const
+    {
         return question >= firstQuestion && question <= lastQuestion;
     }
 };
@@ -54,7 +55,8 @@ inline constexpr std::array<Section, SectionCount> SectionTable{{
 
 // Index into SectionTable of the section that holds question q, or -1 for a number that is no
 // question.
-constexpr qint32 SectionOf(qint32 question) {
+constexpr qint32 SectionOf(qint32 question)
+{
     for (qint32 i = 0; i < SectionCount; ++i)
         if (SectionTable[std::size_t(i)].holds(question))
             return i;

@@ -25,7 +25,8 @@ std::optional<QStringView> YearLabelFor(qint32 yearIndex);
 using AnswerKeyTable = OneBasedArray<quint8, QuestionCount>;
 
 namespace detail {
-constexpr AnswerKeyTable shippedKey() {
+constexpr AnswerKeyTable shippedKey()
+{
     // Every year's key as published with the program: choices cycle 1, 2, 3, 4 down the paper.
     AnswerKeyTable key;
     for (qint32 q = 1; q <= QuestionCount; ++q)

@@ -14,13 +14,15 @@
 #include <QTest>
 
 struct Program {
-    Program() {
+    Program()
+    {
         Unit1::Form1 = &form1;
         Unit2::Form2 = &form2;
         form2.setAttribute(Qt::WA_QuitOnClose, false);
         form1.show();
     }
-    ~Program() {
+    ~Program()
+    {
         Unit1::Form1 = nullptr;
         Unit2::Form2 = nullptr;
         Unit1::YearIndex = 0;
@@ -34,35 +36,43 @@ struct Program {
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    template <typename T> T *on(QWidget *window, const QString &name) const {
+    template <typename T> T *on(QWidget *window, const QString &name) const
+    {
         T *found = window->findChild<T *>(name);
         if (!found)
             qFatal("no %s", qPrintable(name));
         return found;
     }
-    QPushButton *sheetButton(int n) const {
+    QPushButton *sheetButton(int n) const
+    {
         return on<QPushButton>(const_cast<TForm2 *>(&form2), QStringLiteral("Button%1").arg(n));
     }
-    QPushButton *selectionButton(int n) const {
+    QPushButton *selectionButton(int n) const
+    {
         return on<QPushButton>(const_cast<TForm1 *>(&form1), QStringLiteral("Button%1").arg(n));
     }
-    QLabel *label(int n) const {
+    QLabel *label(int n) const
+    {
         return on<QLabel>(const_cast<TForm2 *>(&form2), QStringLiteral("Label%1").arg(n));
     }
-    QCheckBox *box(qint32 n) const {
+    QCheckBox *box(qint32 n) const
+    {
         return on<QCheckBox>(const_cast<TForm2 *>(&form2), exam::ChoiceBoxName(n));
     }
-    QCheckBox *choice(qint32 question, qint32 choice) const {
+    QCheckBox *choice(qint32 question, qint32 choice) const
+    {
         return box(exam::ChoiceBoxNumber(question, choice));
     }
     QRadioButton *year(int index) const { return form1.radioGroup()->item(index); }
 
     // What a user does.
-    void startYear(int index) {
+    void startYear(int index)
+    {
         QTest::mouseClick(year(index), Qt::LeftButton);
         QTest::mouseClick(selectionButton(1), Qt::LeftButton);
     }
-    void press(int sheetButtonNumber) {
+    void press(int sheetButtonNumber)
+    {
         QTest::mouseClick(sheetButton(sheetButtonNumber), Qt::LeftButton);
     }
     void tick(qint32 question, qint32 c) { QTest::mouseClick(choice(question, c), Qt::LeftButton); }

@@ -20,7 +20,7 @@ inline Scores score(const std::bitset<368> &marks, const std::array<int, 92> &ke
     struct Range {
         int first, last, cap;
     };
-    constexpr Range sections[] = {{1, 15, 10}, {16, 48, 15}, {49, 56, 5},  {57, 58, 99},
+    constexpr Range sections[] = {{1, 15, 10}, {16, 48, 15}, {49, 56, 5}, {57, 58, 99},
                                   {59, 67, 6}, {68, 79, 99}, {80, 92, 10}};
     Scores s;
     for (const Range &r : sections) {

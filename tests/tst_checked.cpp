@@ -21,7 +21,8 @@ private slots:
     void oneBasedIndexing();
 };
 
-void TestChecked::unsignedByte_data() {
+void TestChecked::unsignedByte_data()
+{
     QTest::addColumn<char>("op");
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
@@ -36,7 +37,8 @@ void TestChecked::unsignedByte_data() {
     QTest::newRow("multiply past the bound") << '*' << 64 << 4 << -1;
 }
 
-void TestChecked::unsignedByte() {
+void TestChecked::unsignedByte()
+{
     QFETCH(char, op);
     QFETCH(int, a);
     QFETCH(int, b);
@@ -59,7 +61,8 @@ void TestChecked::unsignedByte() {
         QCOMPARE(int(run()), expected);
 }
 
-void TestChecked::signed32_data() {
+void TestChecked::signed32_data()
+{
     QTest::addColumn<char>("op");
     QTest::addColumn<qint32>("a");
     QTest::addColumn<qint32>("b");
@@ -75,7 +78,8 @@ void TestChecked::signed32_data() {
     QTest::newRow("multiply to min") << '*' << min / 2 << 2 << false;
 }
 
-void TestChecked::signed32() {
+void TestChecked::signed32()
+{
     QFETCH(char, op);
     QFETCH(qint32, a);
     QFETCH(qint32, b);
@@ -99,21 +103,24 @@ void TestChecked::signed32() {
     }
 }
 
-void TestChecked::narrowing() {
+void TestChecked::narrowing()
+{
     QCOMPARE(exam::checkedNarrow<quint8>(255), quint8(255));
     QCOMPARE(exam::checkedNarrow<quint8>(0), quint8(0));
     QVERIFY_THROWS_EXCEPTION(OverflowError, exam::checkedNarrow<quint8>(256));
     QVERIFY_THROWS_EXCEPTION(OverflowError, exam::checkedNarrow<quint8>(-1));
 }
 
-void TestChecked::ranges() {
+void TestChecked::ranges()
+{
     QCOMPARE(exam::checkedRange(1, 1, 4), 1);
     QCOMPARE(exam::checkedRange(4, 1, 4), 4);
     QVERIFY_THROWS_EXCEPTION(OverflowError, exam::checkedRange(0, 1, 4));
     QVERIFY_THROWS_EXCEPTION(OverflowError, exam::checkedRange(5, 1, 4));
 }
 
-void TestChecked::oneBasedIndexing() {
+void TestChecked::oneBasedIndexing()
+{
     exam::OneBasedArray<int, 3> a;
     a[1] = 10;
     a[3] = 30;

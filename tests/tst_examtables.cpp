@@ -29,7 +29,8 @@ private slots:
     void loadKeyOutsideTheYearsChangesNothing();
 };
 
-void TestExamTables::boxNumbers_data() {
+void TestExamTables::boxNumbers_data()
+{
     QTest::addColumn<qint32>("question");
     QTest::addColumn<qint32>("choice");
     QTest::addColumn<qint32>("box");
@@ -41,7 +42,8 @@ void TestExamTables::boxNumbers_data() {
     QTest::newRow("last") << 92 << 4 << 368;
 }
 
-void TestExamTables::boxNumbers() {
+void TestExamTables::boxNumbers()
+{
     QFETCH(qint32, question);
     QFETCH(qint32, choice);
     QFETCH(qint32, box);
@@ -49,7 +51,8 @@ void TestExamTables::boxNumbers() {
     QCOMPARE(exam::BoxQuestionChoice(box), (exam::QuestionChoice{question, choice}));
 }
 
-void TestExamTables::numberingIsABijection() {
+void TestExamTables::numberingIsABijection()
+{
     std::set<qint32> seen;
     for (qint32 q = 1; q <= exam::QuestionCount; ++q) {
         for (qint32 c = 1; c <= exam::ChoiceCount; ++c) {
@@ -62,7 +65,8 @@ void TestExamTables::numberingIsABijection() {
     QCOMPARE(qint32(seen.size()), 368);
 }
 
-void TestExamTables::boxNames_data() {
+void TestExamTables::boxNames_data()
+{
     QTest::addColumn<qint32>("box");
     QTest::addColumn<QString>("name");
     QTest::newRow("1") << 1 << u"CheckBox1"_s;
@@ -73,13 +77,15 @@ void TestExamTables::boxNames_data() {
     QTest::newRow("368") << 368 << u"CheckBox368"_s;
 }
 
-void TestExamTables::boxNames() {
+void TestExamTables::boxNames()
+{
     QFETCH(qint32, box);
     QFETCH(QString, name);
     QCOMPARE(exam::ChoiceBoxName(box), name);
 }
 
-void TestExamTables::outOfRangeNumbersAreRefused() {
+void TestExamTables::outOfRangeNumbersAreRefused()
+{
     QVERIFY_THROWS_EXCEPTION(exam::OverflowError, exam::ChoiceBoxNumber(0, 1));
     QVERIFY_THROWS_EXCEPTION(exam::OverflowError, exam::ChoiceBoxNumber(93, 1));
     QVERIFY_THROWS_EXCEPTION(exam::OverflowError, exam::ChoiceBoxNumber(1, 0));
@@ -88,7 +94,8 @@ void TestExamTables::outOfRangeNumbersAreRefused() {
     QVERIFY_THROWS_EXCEPTION(exam::OverflowError, exam::BoxQuestionChoice(369));
 }
 
-void TestExamTables::sectionsCoverThePaper() {
+void TestExamTables::sectionsCoverThePaper()
+{
     qint32 next = 1, count = 0, quota = 0, capped = 0;
     for (const exam::Section &s : exam::SectionTable) {
         QCOMPARE(s.firstQuestion, next); // no gap, no overlap
@@ -112,7 +119,8 @@ void TestExamTables::sectionsCoverThePaper() {
     QVERIFY(!exam::SectionTable[3].cap && !exam::SectionTable[5].cap);
 }
 
-void TestExamTables::sectionOfEveryQuestion() {
+void TestExamTables::sectionOfEveryQuestion()
+{
     const qint32 starts[] = {1, 16, 49, 57, 59, 68, 80, 93};
     for (qint32 s = 0; s < exam::SectionCount; ++s)
         for (qint32 q = starts[s]; q < starts[s + 1]; ++q)
@@ -121,7 +129,8 @@ void TestExamTables::sectionOfEveryQuestion() {
     QCOMPARE(exam::SectionOf(93), -1);
 }
 
-void TestExamTables::sittings() {
+void TestExamTables::sittings()
+{
     for (const exam::Section &s : exam::SectionTable) {
         const auto &sitting = exam::SittingTable[s.sitting == exam::Sitting::Morning ? 0 : 1];
         QVERIFY(s.firstQuestion >= sitting.firstQuestion);
@@ -130,7 +139,8 @@ void TestExamTables::sittings() {
     QCOMPARE(exam::SittingTable[0].lastQuestion + 1, exam::SittingTable[1].firstQuestion);
 }
 
-void TestExamTables::yearLabels_data() {
+void TestExamTables::yearLabels_data()
+{
     QTest::addColumn<qint32>("index");
     QTest::addColumn<QString>("label"); // null: no label
     QTest::newRow("newest") << 0 << u"平成22年度"_s;
@@ -141,7 +151,8 @@ void TestExamTables::yearLabels_data() {
     QTest::newRow("far away") << std::numeric_limits<qint32>::min() << QString();
 }
 
-void TestExamTables::yearLabels() {
+void TestExamTables::yearLabels()
+{
     QFETCH(qint32, index);
     QFETCH(QString, label);
     const auto found = exam::YearLabelFor(index);
@@ -150,7 +161,8 @@ void TestExamTables::yearLabels() {
         QCOMPARE(found->toString(), label);
 }
 
-void TestExamTables::loadKeyForEveryYear() {
+void TestExamTables::loadKeyForEveryYear()
+{
     for (qint32 year = 0; year < exam::YearCount; ++year) {
         exam::AnswerKeyTable key;
         exam::LoadAnswerKey(year, key);
@@ -162,14 +174,16 @@ void TestExamTables::loadKeyForEveryYear() {
     }
 }
 
-void TestExamTables::loadKeyOutsideTheYearsChangesNothing_data() {
+void TestExamTables::loadKeyOutsideTheYearsChangesNothing_data()
+{
     QTest::addColumn<qint32>("index");
     QTest::newRow("8") << 8;
     QTest::newRow("-1") << -1;
     QTest::newRow("max") << std::numeric_limits<qint32>::max();
 }
 
-void TestExamTables::loadKeyOutsideTheYearsChangesNothing() {
+void TestExamTables::loadKeyOutsideTheYearsChangesNothing()
+{
     QFETCH(qint32, index);
 
     exam::AnswerKeyTable zeroFilled;

@@ -30,12 +30,18 @@ struct Action {
     QString describe() const
     {
         switch (kind) {
-        case Kind::ChooseYear: return u"choose year %1"_s.arg(arg);
-        case Kind::Start: return u"press 選択して開始"_s;
-        case Kind::ClickBox: return u"click CheckBox%1"_s.arg(arg);
-        case Kind::SpaceBox: return u"space on CheckBox%1"_s.arg(arg);
-        case Kind::Press: return u"press Button%1 of the sheet"_s.arg(arg);
-        case Kind::CloseSheet: return u"close the sheet"_s;
+        case Kind::ChooseYear:
+            return u"choose year %1"_s.arg(arg);
+        case Kind::Start:
+            return u"press 選択して開始"_s;
+        case Kind::ClickBox:
+            return u"click CheckBox%1"_s.arg(arg);
+        case Kind::SpaceBox:
+            return u"space on CheckBox%1"_s.arg(arg);
+        case Kind::Press:
+            return u"press Button%1 of the sheet"_s.arg(arg);
+        case Kind::CloseSheet:
+            return u"close the sheet"_s;
         }
         return {};
     }
@@ -111,8 +117,12 @@ struct Model {
             score = QString::number(s.all);
             passHint = false;
             break;
-        case 3: highlighted = !highlighted; break;
-        case 4: clear(); break;
+        case 3:
+            highlighted = !highlighted;
+            break;
+        case 4:
+            clear();
+            break;
         }
     }
 };
@@ -127,15 +137,25 @@ bool isCorrectBox(int n)
 void perform(Program &p, const Action &a)
 {
     switch (a.kind) {
-    case Kind::ChooseYear: QTest::mouseClick(p.year(a.arg), Qt::LeftButton); break;
-    case Kind::Start: QTest::mouseClick(p.selectionButton(1), Qt::LeftButton); break;
-    case Kind::ClickBox: QTest::mouseClick(p.box(a.arg), Qt::LeftButton); break;
+    case Kind::ChooseYear:
+        QTest::mouseClick(p.year(a.arg), Qt::LeftButton);
+        break;
+    case Kind::Start:
+        QTest::mouseClick(p.selectionButton(1), Qt::LeftButton);
+        break;
+    case Kind::ClickBox:
+        QTest::mouseClick(p.box(a.arg), Qt::LeftButton);
+        break;
     case Kind::SpaceBox:
         p.box(a.arg)->setFocus();
         QTest::keyClick(p.box(a.arg), Qt::Key_Space);
         break;
-    case Kind::Press: p.press(a.arg); break;
-    case Kind::CloseSheet: p.form2.close(); break;
+    case Kind::Press:
+        p.press(a.arg);
+        break;
+    case Kind::CloseSheet:
+        p.form2.close();
+        break;
     }
 }
 
@@ -157,14 +177,16 @@ std::optional<QString> difference(const Program &p, const Model &m)
     if (p.label(19)->text() != m.score)
         return differ(u"Label19"_s, p.label(19)->text(), m.score);
     if (p.label(21)->isVisibleTo(&const_cast<Program &>(p).form2) != m.passHint)
-        return differ(u"pass hint"_s, p.label(21)->isVisibleTo(&const_cast<Program &>(p).form2), m.passHint);
+        return differ(u"pass hint"_s, p.label(21)->isVisibleTo(&const_cast<Program &>(p).form2),
+                      m.passHint);
     const QString caption = m.highlighted ? u"正解消去"_s : u"正解表示"_s;
     if (p.sheetButton(3)->text() != caption)
         return differ(u"Button3"_s, p.sheetButton(3)->text(), caption);
     for (int n = 1; n <= 368; ++n) {
         const QCheckBox *box = p.box(n);
         if (box->isChecked() != m.marks[std::size_t(n - 1)])
-            return differ(u"CheckBox%1 checked"_s.arg(n), box->isChecked(), m.marks[std::size_t(n - 1)]);
+            return differ(u"CheckBox%1 checked"_s.arg(n), box->isChecked(),
+                          m.marks[std::size_t(n - 1)]);
         const bool red = m.highlighted && isCorrectBox(n);
         const QColor ink = box->palette().color(QPalette::WindowText);
         if (ink != (red ? QColor(255, 0, 0) : QColor(0, 0, 0)) || box->font().bold() != red)
@@ -243,10 +265,10 @@ void TestModel::randomUseMatchesTheModel()
         if (replay(without))
             shortest = without;
     }
-    QString report = u"seed %1, first mismatch at step %2: %3\nshortest failing sequence:\n"_s
-                         .arg(seed)
-                         .arg(failure->first)
-                         .arg(failure->second);
+    QString report =
+        u"seed %1, first mismatch at step %2: %3\nshortest failing sequence:\n"_s.arg(seed)
+            .arg(failure->first)
+            .arg(failure->second);
     for (const Action &a : shortest)
         report += u"  "_s + a.describe() + u"\n"_s;
     report += replay(shortest)->second;

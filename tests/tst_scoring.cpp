@@ -12,13 +12,15 @@ using exam::MarkArray;
 
 namespace {
 
-exam::AnswerKeyTable shippedKey() {
+exam::AnswerKeyTable shippedKey()
+{
     exam::AnswerKeyTable key;
     exam::LoadAnswerKey(0, key);
     return key;
 }
 
-qint32 correctChoice(qint32 q) {
+qint32 correctChoice(qint32 q)
+{
     return (q - 1) % 4 + 1;
 }
 
@@ -49,7 +51,8 @@ private slots:
     void corruptKeyEntryIsRefused();
 };
 
-void TestScoring::markingRule_data() {
+void TestScoring::markingRule_data()
+{
     QTest::addColumn<quint8>("keyChoice");
     QTest::addColumn<QList<qint32>>("markedChoices");
     QTest::addColumn<quint8>("outcome");
@@ -70,7 +73,8 @@ void TestScoring::markingRule_data() {
     }
 }
 
-void TestScoring::markingRule() {
+void TestScoring::markingRule()
+{
     QFETCH(quint8, keyChoice);
     QFETCH(QList<qint32>, markedChoices);
     QFETCH(quint8, outcome);
@@ -91,7 +95,8 @@ void TestScoring::markingRule() {
     QCOMPARE(exam::JudgeQuestion(q, sheet, key), outcome);
 }
 
-void TestScoring::scoring_data() {
+void TestScoring::scoring_data()
+{
     QTest::addColumn<SheetBuilder>("build");
     QTest::addColumn<qint32>("standard");
     QTest::addColumn<qint32>("all");
@@ -132,7 +137,8 @@ void TestScoring::scoring_data() {
         << SheetBuilder(correctRange(80, 88)) << 9 << 9 << QList<int>{0, 0, 0, 0, 0, 0, 9};
 }
 
-void TestScoring::scoring() {
+void TestScoring::scoring()
+{
     QFETCH(SheetBuilder, build);
     QFETCH(qint32, standard);
     QFETCH(qint32, all);
@@ -152,7 +158,8 @@ void TestScoring::scoring() {
     QCOMPARE(int(score), all);
 }
 
-void TestScoring::scoreAllResetsItsRunningCount() {
+void TestScoring::scoreAllResetsItsRunningCount()
+{
     MarkArray sheet;
     sheet.markChoice(1, 1);
     quint8 score = 200; // left over from an earlier run
@@ -160,7 +167,8 @@ void TestScoring::scoreAllResetsItsRunningCount() {
     QCOMPARE(score, quint8(1));
 }
 
-void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion() {
+void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion()
+{
     const exam::AnswerKeyTable key = shippedKey();
     std::vector<qint32> expected;
     for (qint32 q = 1; q <= 92; ++q)
@@ -179,7 +187,8 @@ void TestScoring::correctBoxIsAnnouncedBeforeEachQuestion() {
     QVERIFY(all.announced == expected);
 }
 
-void TestScoring::scoringChangesNoMark() {
+void TestScoring::scoringChangesNoMark()
+{
     MarkArray sheet;
     for (qint32 box = 1; box <= 368; box += 3)
         sheet.mark(box);
@@ -190,7 +199,8 @@ void TestScoring::scoringChangesNoMark() {
     QCOMPARE(sheet.marks, before);
 }
 
-void TestScoring::randomSheetsAgreeWithTheRules() {
+void TestScoring::randomSheetsAgreeWithTheRules()
+{
     QRandomGenerator rng(20101);
     for (int round = 0; round < 4000; ++round) {
         // Vary the density so that sparse, typical and crowded sheets all occur, and vary the
@@ -227,7 +237,8 @@ void TestScoring::randomSheetsAgreeWithTheRules() {
     }
 }
 
-void TestScoring::corruptKeyEntryIsRefused() {
+void TestScoring::corruptKeyEntryIsRefused()
+{
     // A key entry outside 1..4 would address a box of another question; scoring stops instead.
     exam::AnswerKeyTable key = shippedKey();
     key[40] = 5;

@@ -32,11 +32,13 @@ private slots:
     void keyboardOrder();
 };
 
-void TestSelection::initTestCase() {
+void TestSelection::initTestCase()
+{
     platform::Install();
 }
 
-void TestSelection::window() {
+void TestSelection::window()
+{
     Program p;
     QCOMPARE(p.form1.windowTitle(), u"Orvanel"_s);
     QCOMPARE(p.form1.size(), QSize(442, 310));
@@ -57,7 +59,8 @@ void TestSelection::window() {
     QVERIFY(!p.form2.isVisible());
 }
 
-void TestSelection::controls_data() {
+void TestSelection::controls_data()
+{
     QTest::addColumn<QString>("object");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
@@ -69,7 +72,8 @@ void TestSelection::controls_data() {
     QTest::newRow("exit") << u"Button2"_s << QRect(232, 248, 169, 49) << u"終了"_s << 21;
 }
 
-void TestSelection::controls() {
+void TestSelection::controls()
+{
     QFETCH(QString, object);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
@@ -86,7 +90,8 @@ void TestSelection::controls() {
     QCOMPARE(widget->font().family(), u"ＭＳ Ｐゴシック"_s);
 }
 
-void TestSelection::yearsInTwoColumns() {
+void TestSelection::yearsInTwoColumns()
+{
     Program p;
     QCOMPARE(p.form1.radioGroup()->count(), 8);
     for (int i = 0; i < 8; ++i) {
@@ -106,13 +111,15 @@ void TestSelection::yearsInTwoColumns() {
     }
 }
 
-void TestSelection::firstYearIsSelectedAtStart() {
+void TestSelection::firstYearIsSelectedAtStart()
+{
     Program p;
     QVERIFY(p.year(0)->isChecked());
     QCOMPARE(p.form1.radioGroup()->itemIndex(), 0);
 }
 
-void TestSelection::startingWithoutTouchingTheYear() {
+void TestSelection::startingWithoutTouchingTheYear()
+{
     Program p;
     QTest::mouseClick(p.selectionButton(1), Qt::LeftButton);
     QCOMPARE(Unit1::YearIndex, 0);
@@ -122,13 +129,15 @@ void TestSelection::startingWithoutTouchingTheYear() {
     QCOMPARE(p.label(1)->text(), u"平成22年度学科試験"_s);
 }
 
-void TestSelection::choosingAYear_data() {
+void TestSelection::choosingAYear_data()
+{
     QTest::addColumn<int>("index");
     for (int i = 0; i < 8; ++i)
         QTest::newRow(qPrintable(exam::YearLabels[std::size_t(i)].toString())) << i;
 }
 
-void TestSelection::choosingAYear() {
+void TestSelection::choosingAYear()
+{
     QFETCH(int, index);
     Program p;
     p.startYear(index);
@@ -140,7 +149,8 @@ void TestSelection::choosingAYear() {
     QVERIFY(!p.form1.isVisible());
 }
 
-void TestSelection::noYearSelectedKeepsTheLabel() {
+void TestSelection::noYearSelectedKeepsTheLabel()
+{
     // A radio group can be left with nothing checked only by the program, never by a click;
     // starting then keeps the label and key of the last year.
     Program p;
@@ -156,7 +166,8 @@ void TestSelection::noYearSelectedKeepsTheLabel() {
     QCOMPARE(Unit2::AnswerKey[92], quint8(4));
 }
 
-void TestSelection::closingTheSheetReturnsWithTheChoiceKept() {
+void TestSelection::closingTheSheetReturnsWithTheChoiceKept()
+{
     Program p;
     p.startYear(6);
     QVERIFY(p.form2.close());
@@ -166,14 +177,16 @@ void TestSelection::closingTheSheetReturnsWithTheChoiceKept() {
     QCOMPARE(p.form1.radioGroup()->itemIndex(), 6);
 }
 
-void TestSelection::exitClosesTheMainWindow() {
+void TestSelection::exitClosesTheMainWindow()
+{
     Program p;
     QTest::mouseClick(p.selectionButton(2), Qt::LeftButton);
     QVERIFY(!p.form1.isVisible());
     QVERIFY(!p.form2.isVisible());
 }
 
-void TestSelection::keyboardOrder() {
+void TestSelection::keyboardOrder()
+{
     Program p;
     p.form1.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&p.form1));

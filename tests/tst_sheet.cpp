@@ -14,18 +14,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-qint32 correctChoice(qint32 q) {
+qint32 correctChoice(qint32 q)
+{
     return (q - 1) % 4 + 1;
 }
-qint32 correctBox(qint32 q) {
+qint32 correctBox(qint32 q)
+{
     return exam::ChoiceBoxNumber(q, correctChoice(q));
 }
 
-bool looksHighlighted(const QCheckBox *box) {
+bool looksHighlighted(const QCheckBox *box)
+{
     return box->palette().color(QPalette::WindowText) == QColor(255, 0, 0) && box->font().bold();
 }
 
-bool looksPlain(const QCheckBox *box) {
+bool looksPlain(const QCheckBox *box)
+{
     return box->palette().color(QPalette::WindowText) == QColor(0, 0, 0) && !box->font().bold();
 }
 
@@ -35,7 +39,8 @@ struct ScoreLine {
     bool passHint;
 };
 
-ScoreLine scoreLine(const Program &p) {
+ScoreLine scoreLine(const Program &p)
+{
     return {p.label(18)->text(), p.label(19)->text(), p.label(21)->isVisible()};
 }
 
@@ -61,11 +66,13 @@ private slots:
     void overflowInAHandlerIsReportedAndTheProgramGoesOn();
 };
 
-void TestSheet::initTestCase() {
+void TestSheet::initTestCase()
+{
     platform::Install();
 }
 
-void TestSheet::typicalUse() {
+void TestSheet::typicalUse()
+{
     Program p;
     QVERIFY(p.year(0)->isChecked());
     p.startYear(3); // 平成19年度
@@ -102,7 +109,8 @@ void TestSheet::typicalUse() {
     QVERIFY(p.year(3)->isChecked());
 }
 
-void TestSheet::showingResetsEverything() {
+void TestSheet::showingResetsEverything()
+{
     Program p;
     p.startYear(0);
     for (qint32 box = 1; box <= 368; box += 5)
@@ -133,7 +141,8 @@ void TestSheet::showingResetsEverything() {
     QVERIFY(!p.choice(1, 1)->isChecked());
 }
 
-void TestSheet::scoreLine_data() {
+void TestSheet::scoreLine_data()
+{
     QTest::addColumn<QList<int>>("presses");
     QTest::addColumn<QString>("outOf");
     QTest::addColumn<QString>("score");
@@ -153,7 +162,8 @@ void TestSheet::scoreLine_data() {
     QTest::newRow("standard twice") << QList<int>{1, 1} << u"60問中"_s << u"60"_s << true;
 }
 
-void TestSheet::scoreLine() {
+void TestSheet::scoreLine()
+{
     QFETCH(QList<int>, presses);
     QFETCH(QString, outOf);
     QFETCH(QString, score);
@@ -173,7 +183,8 @@ void TestSheet::scoreLine() {
     QCOMPARE(p.label(18)->size(), p.label(18)->sizeHint());
 }
 
-void TestSheet::scoresMatchTheExamRules() {
+void TestSheet::scoresMatchTheExamRules()
+{
     // Random sheets ticked on the window score exactly as the exam library scores the same marks.
     Program p;
     p.startYear(4);
@@ -198,7 +209,8 @@ void TestSheet::scoresMatchTheExamRules() {
     }
 }
 
-void TestSheet::highlightingShowsExactlyTheCorrectBoxes() {
+void TestSheet::highlightingShowsExactlyTheCorrectBoxes()
+{
     Program p;
     p.startYear(0);
     p.press(3);
@@ -221,7 +233,8 @@ void TestSheet::highlightingShowsExactlyTheCorrectBoxes() {
         QVERIFY(red.contains(exam::ChoiceBoxName(correctBox(q))));
 }
 
-void TestSheet::highlightingTogglesBack() {
+void TestSheet::highlightingTogglesBack()
+{
     Program p;
     p.startYear(0);
     p.tick(3, 3);
@@ -236,7 +249,8 @@ void TestSheet::highlightingTogglesBack() {
     QVERIFY(looksHighlighted(p.choice(3, 3)));
 }
 
-void TestSheet::scoringWhileHighlighted() {
+void TestSheet::scoringWhileHighlighted()
+{
     Program p;
     p.startYear(1);
     QRandomGenerator rng(99);
@@ -256,7 +270,8 @@ void TestSheet::scoringWhileHighlighted() {
     QVERIFY(looksHighlighted(p.box(1)));
 }
 
-void TestSheet::clearingWhileHighlighted() {
+void TestSheet::clearingWhileHighlighted()
+{
     Program p;
     p.startYear(0);
     for (qint32 q = 1; q <= 92; ++q)
@@ -274,7 +289,8 @@ void TestSheet::clearingWhileHighlighted() {
     QCOMPARE(Unit2::Score, quint8(0));
 }
 
-void TestSheet::clearingKeepsHeadingAndKey() {
+void TestSheet::clearingKeepsHeadingAndKey()
+{
     Program p;
     p.startYear(6);
     const exam::AnswerKeyTable key = Unit2::AnswerKey;
@@ -283,7 +299,8 @@ void TestSheet::clearingKeepsHeadingAndKey() {
     QVERIFY(Unit2::AnswerKey == key);
 }
 
-void TestSheet::markingByKeyboard() {
+void TestSheet::markingByKeyboard()
+{
     Program p;
     p.startYear(0);
     QVERIFY(QTest::qWaitForWindowActive(&p.form2));
@@ -301,7 +318,8 @@ void TestSheet::markingByKeyboard() {
     QCOMPARE(p.label(18)->text(), u"92問中"_s);
 }
 
-void TestSheet::overflowInAHandlerIsReportedAndTheProgramGoesOn() {
+void TestSheet::overflowInAHandlerIsReportedAndTheProgramGoesOn()
+{
     Program p;
     p.startYear(0);
     p.tick(1, 1);

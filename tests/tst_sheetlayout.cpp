@@ -39,7 +39,8 @@ struct Placement {
     QPoint topLeft;
 };
 
-Placement questionPlacement(int q) {
+Placement questionPlacement(int q)
+{
     for (const Column &c : Columns)
         if (q >= c.firstQuestion && q <= c.lastQuestion)
             return {QString::fromLatin1(c.parent),
@@ -64,13 +65,17 @@ const PanelSpec Panels[] = {
     {"GroupBox1", {742, 24, 363, 351}, {216, 304}, {224, 322}},
 };
 
-QString name(const char *prefix, int n) {
+QString name(const char *prefix, int n)
+{
     return QString::fromLatin1(prefix) + QString::number(n);
 }
 
 // The colour the window system actually paints at `pos` of `widget`.
-QColor paintedAt(QWidget *widget, QPoint pos) {
-    return widget->grab().toImage().pixelColor(pos);
+QColor paintedAt(QWidget *widget, QPoint pos)
+{
+    const QImage image = widget->grab().toImage();
+    // At a scale factor above 1 the grab has more device pixels than the widget has logical ones.
+    return image.pixelColor((QPointF(pos) * image.devicePixelRatio()).toPoint());
 }
 
 } // namespace
@@ -100,7 +105,8 @@ private slots:
     void scrolling();
 
 private:
-    template <typename T> T *find(const QString &objectName) const {
+    template <typename T> T *find(const QString &objectName) const
+    {
         T *found = m_sheet->findChild<T *>(objectName);
         if (!found)
             qFatal("no %s", qPrintable(objectName));
@@ -110,19 +116,23 @@ private:
     std::unique_ptr<TForm2> m_sheet;
 };
 
-void TestSheetLayout::initTestCase() {
+void TestSheetLayout::initTestCase()
+{
     platform::Install();
 }
 
-void TestSheetLayout::init() {
+void TestSheetLayout::init()
+{
     m_sheet = std::make_unique<TForm2>();
 }
 
-void TestSheetLayout::cleanup() {
+void TestSheetLayout::cleanup()
+{
     m_sheet.reset();
 }
 
-void TestSheetLayout::window() {
+void TestSheetLayout::window()
+{
     QCOMPARE(m_sheet->windowTitle(), u"回答用紙"_s);
     QVERIFY(!m_sheet->isVisible()); // built hidden
     QCOMPARE(m_sheet->pos(), QPoint(210, 115));
@@ -138,7 +148,8 @@ void TestSheetLayout::window() {
              qPrintable(QFontInfo(m_sheet->font()).family()));
 }
 
-void TestSheetLayout::header_data() {
+void TestSheetLayout::header_data()
+{
     QTest::addColumn<QString>("object");
     QTest::addColumn<QRect>("geometry"); // empty size: auto-sized, only the position counts
     QTest::addColumn<QString>("caption");
@@ -160,7 +171,8 @@ void TestSheetLayout::header_data() {
                              << 16;
 }
 
-void TestSheetLayout::header() {
+void TestSheetLayout::header()
+{
     QFETCH(QString, object);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
@@ -185,7 +197,8 @@ void TestSheetLayout::header() {
     QVERIFY(!widget->font().bold());
 }
 
-void TestSheetLayout::scoreLineStartsEmpty() {
+void TestSheetLayout::scoreLineStartsEmpty()
+{
     m_sheet->show(); // Label21 is hidden in the layout itself, not only by showing
     auto *figure = find<QLabel>(u"Label19"_s);
     QVERIFY(find<QLabel>(u"Label18"_s)->text().isEmpty());
@@ -197,7 +210,8 @@ void TestSheetLayout::scoreLineStartsEmpty() {
              QApplication::palette().color(QPalette::Window));
 }
 
-void TestSheetLayout::everyChoiceBox() {
+void TestSheetLayout::everyChoiceBox()
+{
     const QList<QCheckBox *> all = m_sheet->findChildren<QCheckBox *>();
     QCOMPARE(all.size(), 368);
     for (int n = 1; n <= 368; ++n) {
@@ -217,7 +231,8 @@ void TestSheetLayout::everyChoiceBox() {
     }
 }
 
-void TestSheetLayout::questionBoxes() {
+void TestSheetLayout::questionBoxes()
+{
     for (int q = 1; q <= 92; ++q) {
         const Placement expected = questionPlacement(q);
         auto *box = find<QCheckBox>(name("CheckBox", 4 * (q - 1) + 1))->parentWidget();
@@ -228,7 +243,8 @@ void TestSheetLayout::questionBoxes() {
     }
 }
 
-void TestSheetLayout::questionBoxesLieOnTheirSectionPanel() {
+void TestSheetLayout::questionBoxesLieOnTheirSectionPanel()
+{
     for (int q = 1; q <= 92; ++q) {
         const int section = exam::SectionOf(q);
         QWidget *panel = find<QWidget>(name("Panel", section + 1));
@@ -249,7 +265,8 @@ void TestSheetLayout::questionBoxesLieOnTheirSectionPanel() {
     QCOMPARE(q31->parentWidget()->objectName(), u"GroupBox5"_s);
 }
 
-void TestSheetLayout::sittingsAndPanels_data() {
+void TestSheetLayout::sittingsAndPanels_data()
+{
     QTest::addColumn<QString>("object");
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QRect>("geometry");
@@ -265,7 +282,8 @@ void TestSheetLayout::sittingsAndPanels_data() {
             << QColor(128, 128, 128);
 }
 
-void TestSheetLayout::sittingsAndPanels() {
+void TestSheetLayout::sittingsAndPanels()
+{
     QFETCH(QString, object);
     QFETCH(QString, parent);
     QFETCH(QRect, geometry);
@@ -287,7 +305,8 @@ void TestSheetLayout::sittingsAndPanels() {
     }
 }
 
-void TestSheetLayout::sectionInstructions() {
+void TestSheetLayout::sectionInstructions()
+{
     for (int i = 0; i < 7; ++i) {
         QWidget *panel = find<QWidget>(name("Panel", i + 1));
         QList<QLabel *> labels = panel->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
@@ -303,7 +322,8 @@ void TestSheetLayout::sectionInstructions() {
     }
 }
 
-void TestSheetLayout::coloursArePaintedExactly_data() {
+void TestSheetLayout::coloursArePaintedExactly_data()
+{
     QTest::addColumn<QString>("object");
     QTest::addColumn<QPoint>("where");
     QTest::addColumn<QColor>("colour");
@@ -317,7 +337,8 @@ void TestSheetLayout::coloursArePaintedExactly_data() {
     QTest::newRow("question box") << u"QuestionBox1"_s << QPoint(150, 30) << QColor(128, 128, 128);
 }
 
-void TestSheetLayout::coloursArePaintedExactly() {
+void TestSheetLayout::coloursArePaintedExactly()
+{
     QFETCH(QString, object);
     QFETCH(QPoint, where);
     QFETCH(QColor, colour);
@@ -325,7 +346,8 @@ void TestSheetLayout::coloursArePaintedExactly() {
     QCOMPARE(paintedAt(find<QWidget>(object), where), colour);
 }
 
-void TestSheetLayout::keyboardOrder() {
+void TestSheetLayout::keyboardOrder()
+{
     QStringList expected;
     const auto addQuestion = [&](int q) {
         for (int c = 1; c <= 4; ++c)
@@ -349,7 +371,8 @@ void TestSheetLayout::keyboardOrder() {
     QCOMPARE(chain, expected);
 }
 
-void TestSheetLayout::scrolling_data() {
+void TestSheetLayout::scrolling_data()
+{
     QTest::addColumn<QSize>("windowSize");
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("vertical");
@@ -360,7 +383,8 @@ void TestSheetLayout::scrolling_data() {
     QTest::newRow("everything fits") << QSize(1140, 1260) << false << false;
 }
 
-void TestSheetLayout::scrolling() {
+void TestSheetLayout::scrolling()
+{
     QFETCH(QSize, windowSize);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);

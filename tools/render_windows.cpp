@@ -19,13 +19,15 @@
 
 using namespace Qt::StringLiterals;
 
-static bool save(QWidget *widget, const QString &path) {
+static bool save(QWidget *widget, const QString &path)
+{
     const bool ok = widget->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
 }
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 #include "componentindex.h"
 
-QObject *ComponentIndex::find(const QString &name) const {
+QObject *ComponentIndex::find(const QString &name) const
+{
     if (m_byName.isEmpty()) {
         const QList<QObject *> all = m_root->findChildren<QObject *>();
         m_byName.reserve(all.size());

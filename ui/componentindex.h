@@ -13,13 +13,16 @@
 class ComponentIndex {
 public:
     explicit ComponentIndex(QObject *root)
-        : m_root(root) {}
+        : m_root(root)
+    {
+    }
 
     QObject *find(const QString &name) const;
 
     // The component of that name as a T; throws if there is none, which would mean the stored
     // layout and the code that numbers its controls disagree.
-    template <typename T> T *require(const QString &name) const {
+    template <typename T> T *require(const QString &name) const
+    {
         if (auto *found = qobject_cast<T *>(find(name)))
             return found;
         throw std::logic_error("no component named " + name.toStdString());

@@ -14,13 +14,15 @@ using namespace Qt::StringLiterals;
 namespace platform {
 
 namespace {
-QString &applicationTitle() {
+QString &applicationTitle()
+{
     static QString title;
     return title;
 }
 } // namespace
 
-void Install() {
+void Install()
+{
     // The classic Windows look: captions in the top edge of a group's frame, raised panels with
     // a bevel, white check boxes. Pinned, because the offscreen platform and a bare X server
     // would otherwise pick different styles.
@@ -32,21 +34,25 @@ void Install() {
     QApplication::setFont(PixelFont(12));
 }
 
-QString ApplicationTitle() {
+QString ApplicationTitle()
+{
     return applicationTitle();
 }
 
-void SetApplicationTitle(const QString &title) {
+void SetApplicationTitle(const QString &title)
+{
     applicationTitle() = title;
 }
 
-QFont PixelFont(int pixels) {
+QFont PixelFont(int pixels)
+{
     QFont font(FontFamily.toString());
     font.setPixelSize(pixels);
     return font;
 }
 
-QColor NamedColour(QStringView name) {
+QColor NamedColour(QStringView name)
+{
     if (name == u"clBtnFace")
         return QGuiApplication::palette().color(QPalette::Window);
     if (name == u"clWindowText")
@@ -60,7 +66,8 @@ QColor NamedColour(QStringView name) {
     return {};
 }
 
-static void applyOne(QWidget *widget, bool isWindow) {
+static void applyOne(QWidget *widget, bool isWindow)
+{
     if (const QVariant pixels = widget->property("fontPixelSize"); pixels.isValid()) {
         // Only the size is set on children, so the family set on the window is inherited.
         QFont font = isWindow ? PixelFont(pixels.toInt()) : QFont();
@@ -80,7 +87,8 @@ static void applyOne(QWidget *widget, bool isWindow) {
     }
 }
 
-void ApplyStoredLook(QWidget *window) {
+void ApplyStoredLook(QWidget *window)
+{
     applyOne(window, true);
     const QList<QWidget *> children = window->findChildren<QWidget *>();
     for (QWidget *child : children)
@@ -92,13 +100,15 @@ void ApplyStoredLook(QWidget *window) {
             label->adjustSize();
 }
 
-void SetCaption(QLabel *label, const QString &text) {
+void SetCaption(QLabel *label, const QString &text)
+{
     label->setText(text);
     if (label->property("autoSize").toBool())
         label->adjustSize();
 }
 
-void ReportError(QWidget *owner, const std::exception &error) {
+void ReportError(QWidget *owner, const std::exception &error)
+{
     const QString what = QString::fromLocal8Bit(error.what());
     const QString text = dynamic_cast<const exam::OverflowError *>(&error)
                              ? u"整数オーバーフローが発生しました。"_s

@@ -49,7 +49,8 @@ void ReportError(QWidget *owner, const std::exception &error);
 
 // Runs an event handler's steps, reporting anything they raise instead of letting it unwind
 // through the event loop.
-template <typename Steps> void Guarded(QWidget *owner, Steps &&steps) {
+template <typename Steps> void Guarded(QWidget *owner, Steps &&steps)
+{
     try {
         std::forward<Steps>(steps)();
     } catch (const std::exception &error) {

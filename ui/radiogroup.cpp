@@ -9,7 +9,8 @@
 RadioGroup::RadioGroup(QGroupBox *frame, std::span<const QStringView> items, int columns)
     : QObject(frame)
     , m_frame(frame)
-    , m_buttons(new QButtonGroup(this)) {
+    , m_buttons(new QButtonGroup(this))
+{
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 2, 8, 2);
     grid->setSpacing(0);
@@ -23,19 +24,23 @@ RadioGroup::RadioGroup(QGroupBox *frame, std::span<const QStringView> items, int
         grid->setColumnStretch(c, 1);
 }
 
-int RadioGroup::itemIndex() const {
+int RadioGroup::itemIndex() const
+{
     return m_buttons->checkedId();
 }
 
-void RadioGroup::setItemIndex(int index) {
+void RadioGroup::setItemIndex(int index)
+{
     if (QAbstractButton *button = m_buttons->button(index))
         button->setChecked(true);
 }
 
-QRadioButton *RadioGroup::item(int index) const {
+QRadioButton *RadioGroup::item(int index) const
+{
     return qobject_cast<QRadioButton *>(m_buttons->button(index));
 }
 
-int RadioGroup::count() const {
+int RadioGroup::count() const
+{
     return int(m_buttons->buttons().size());
 }

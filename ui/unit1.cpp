@@ -19,7 +19,8 @@ QString YearLabel;
 using namespace Unit1;
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     ui.setupUi(this);
     m_radioGroup = new RadioGroup(ui.RadioGroup1, exam::YearLabels,
                                   ui.RadioGroup1->property("columns").toInt());
@@ -46,11 +47,13 @@ TForm1::TForm1(QWidget *parent)
     FormCreate();
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate()
+{
     m_radioGroup->setItemIndex(0);
 }
 
-void TForm1::Button1Click() {
+void TForm1::Button1Click()
+{
     platform::Guarded(this, [this] {
         YearIndex = m_radioGroup->itemIndex();
         // The label comes from the fixed table, not from the radio button's text.
@@ -62,6 +65,7 @@ void TForm1::Button1Click() {
     });
 }
 
-void TForm1::Button2Click() {
+void TForm1::Button2Click()
+{
     close();
 }

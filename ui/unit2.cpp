@@ -30,16 +30,20 @@ namespace {
 class CheckBoxSheet : public exam::MarkSheet {
 public:
     explicit CheckBoxSheet(const ComponentIndex &components)
-        : m_components(components) {}
+        : m_components(components)
+    {
+    }
 
-    bool isMarked(qint32 box) const override {
+    bool isMarked(qint32 box) const override
+    {
         const QCheckBox *checkBox = ChoiceBoxes[box];
         if (!checkBox)
             throw std::logic_error("choice box " + std::to_string(box) + " was never looked up");
         return checkBox->isChecked();
     }
 
-    void aboutToJudge(qint32 correctBox) override {
+    void aboutToJudge(qint32 correctBox) override
+    {
         ChoiceBoxes[correctBox] = m_components.require<QCheckBox>(exam::ChoiceBoxName(correctBox));
     }
 
@@ -50,7 +54,8 @@ private:
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     ui.setupUi(this);
     platform::ApplyStoredLook(this);
 
@@ -59,13 +64,21 @@ TForm2::TForm2(QWidget *parent)
     if (const QScreen *screen = this->screen())
         resize(size().boundedTo(screen->availableGeometry().size()));
 
+    // Screen readers name each box by its question and choice; its caption alone is just a digit.
+    for (qint32 box = 1; box <= exam::ChoiceBoxCount; ++box) {
+        const auto [question, choice] = exam::BoxQuestionChoice(box);
+        m_components.require<QCheckBox>(exam::ChoiceBoxName(box))
+            ->setAccessibleName(u"問題%1 選択肢%2"_s.arg(question).arg(choice));
+    }
+
     connect(ui.Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(ui.Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(ui.Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
     connect(ui.Button4, &QPushButton::clicked, this, &TForm2::Button4Click);
 }
 
-void TForm2::showEvent(QShowEvent *event) {
+void TForm2::showEvent(QShowEvent *event)
+{
     QWidget::showEvent(event);
     // A window restored from the task bar is shown again by the window system; only a showing by
     // the program starts a fresh sheet.
@@ -73,35 +86,43 @@ void TForm2::showEvent(QShowEvent *event) {
         FormShow();
 }
 
-void TForm2::closeEvent(QCloseEvent *event) {
+void TForm2::closeEvent(QCloseEvent *event)
+{
     FormClose();
     event->accept(); // hidden, not destroyed: the next showing resets it
 }
 
-QCheckBox *TForm2::lookUpBox(qint32 box) {
+QCheckBox *TForm2::lookUpBox(qint32 box)
+{
     ChoiceBoxes[box] = m_components.require<QCheckBox>(exam::ChoiceBoxName(box));
     return ChoiceBoxes[box];
 }
 
-void TForm2::makePlain(QCheckBox *box) {
+void TForm2::makePlain(QCheckBox *box)
+{
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, platform::PlainChoiceText);
     box->setPalette(palette);
     QFont font = box->font();
     font.setBold(false);
     box->setFont(font);
+    box->setAccessibleDescription(QString());
 }
 
-void TForm2::highlight(QCheckBox *box) {
+void TForm2::highlight(QCheckBox *box)
+{
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, platform::HighlightedChoiceText);
     box->setPalette(palette);
     QFont font = box->font();
     font.setBold(true);
     box->setFont(font);
+    // Shown in red and bold, so that it does not rest on colour alone; and said in words here.
+    box->setAccessibleDescription(u"正解（赤の太字で表示）"_s);
 }
 
-void TForm2::FormShow() {
+void TForm2::FormShow()
+{
     platform::Guarded(this, [this] {
         ui.Label21->hide();
         platform::SetCaption(ui.Label1, Unit1::YearLabel + u"学科試験"_s);
@@ -119,7 +140,8 @@ void TForm2::FormShow() {
     });
 }
 
-void TForm2::Button1Click() {
+void TForm2::Button1Click()
+{
     platform::Guarded(this, [this] {
         platform::SetCaption(ui.Label18, u"60問中"_s);
         CheckBoxSheet sheet(m_components);
@@ -129,7 +151,8 @@ void TForm2::Button1Click() {
     });
 }
 
-void TForm2::Button2Click() {
+void TForm2::Button2Click()
+{
     platform::Guarded(this, [this] {
         ui.Label21->hide();
         platform::SetCaption(ui.Label18, u"92問中"_s);
@@ -139,7 +162,8 @@ void TForm2::Button2Click() {
     });
 }
 
-void TForm2::Button3Click() {
+void TForm2::Button3Click()
+{
     platform::Guarded(this, [this] {
         if (!AnswersShown) {
             AnswersShown = true;
@@ -157,7 +181,8 @@ void TForm2::Button3Click() {
     });
 }
 
-void TForm2::Button4Click() {
+void TForm2::Button4Click()
+{
     platform::Guarded(this, [this] {
         ui.Label21->hide();
         AnswersShown = false;
@@ -173,7 +198,8 @@ void TForm2::Button4Click() {
     });
 }
 
-void TForm2::FormClose() {
+void TForm2::FormClose()
+{
     platform::Guarded(this, [] {
         if (Unit1::Form1)
             Unit1::Form1->show();
