@@ -70,7 +70,7 @@ struct StartUp {
     long peakKb = 0;
 };
 
-StartUp startUp(const QString &probe, int runs)
+StartUp startUp(const QString &probe, int runs, const QStringList &arguments = {})
 {
     std::vector<double> times;
     std::vector<double> peaks;
@@ -78,7 +78,7 @@ StartUp startUp(const QString &probe, int runs)
         QProcess process;
         timespec start{};
         clock_gettime(CLOCK_MONOTONIC, &start);
-        process.start(probe, {});
+        process.start(probe, arguments);
         if (!process.waitForFinished(30000))
             qFatal("%s did not finish", qPrintable(probe));
         const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
@@ -162,9 +162,13 @@ int main(int argc, char *argv[])
     const QString dir = QCoreApplication::applicationDirPath();
     const StartUp program = startUp(dir + u"/startup_probe"_s, runs);
     const StartUp bare = startUp(dir + u"/bare_probe"_s, runs);
+    const StartUp bareText = startUp(dir + u"/bare_probe"_s, runs, {u"--text"_s});
     std::printf("\n%-36s %10s %10s %8s\n", "cold start (exec to first paint)", "ms", "peak MiB",
                 "vs bare");
     std::printf("%-36s %10.1f %10.1f\n", "bare Qt window (floor)", bare.ms, bare.peakKb / 1024.0);
+    std::printf("%-36s %10.1f %10.1f %+7.0f%% time, %+.0f%% memory\n", "bare window, one line of the font",
+                bareText.ms, bareText.peakKb / 1024.0, 100.0 * (bareText.ms / bare.ms - 1),
+                100.0 * (double(bareText.peakKb) / double(bare.peakKb) - 1));
     std::printf("%-36s %10.1f %10.1f %+7.0f%% time, %+.0f%% memory\n", "orvanel", program.ms,
                 program.peakKb / 1024.0, 100.0 * (program.ms / bare.ms - 1),
                 100.0 * (double(program.peakKb) / double(bare.peakKb) - 1));

@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
     ok &= save(&form1, out.filePath(u"selection.png"_s));
 
     form1.findChild<QPushButton *>(u"Button1"_s)->click();
+    // As it opens on a screen large enough for it (the offscreen screen is smaller).
+    form2.resize(1070, 651);
     ok &= save(&form2, out.filePath(u"sheet.png"_s));
     QWidget *content = form2.findChild<QScrollArea *>()->widget();
     ok &= save(content, out.filePath(u"sheet-content.png"_s));
