@@ -98,27 +98,34 @@ QCheckBox *TForm2::lookUpBox(qint32 box)
     return ChoiceBoxes[box];
 }
 
-void TForm2::makePlain(QCheckBox *box)
+// Plain is black and regular. Highlighted is red and bold, so that it does not rest on colour
+// alone, and says so in words to screen readers. The tick is left as it is either way.
+void TForm2::setHighlighted(QCheckBox *box, bool highlighted)
 {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::WindowText, platform::PlainChoiceText);
+    palette.setColor(QPalette::WindowText,
+                     highlighted ? platform::HighlightedChoiceText : platform::PlainChoiceText);
     box->setPalette(palette);
     QFont font = box->font();
-    font.setBold(false);
+    font.setBold(highlighted);
     box->setFont(font);
-    box->setAccessibleDescription(QString());
+    box->setAccessibleDescription(highlighted ? u"正解（赤の太字で表示）"_s : QString());
 }
 
-void TForm2::highlight(QCheckBox *box)
+// What showing and clearing the sheet have in common, in their order: highlighting off, no score,
+// and every box found afresh by name, made plain and unticked.
+void TForm2::resetAnswers()
 {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::WindowText, platform::HighlightedChoiceText);
-    box->setPalette(palette);
-    QFont font = box->font();
-    font.setBold(true);
-    box->setFont(font);
-    // Shown in red and bold, so that it does not rest on colour alone; and said in words here.
-    box->setAccessibleDescription(u"正解（赤の太字で表示）"_s);
+    AnswersShown = false;
+    Score = 0;
+    ui.Button3->setText(u"正解表示"_s);
+    platform::SetCaption(ui.Label19, u"0"_s);
+    platform::SetCaption(ui.Label18, QString());
+    for (BoxNo = 1; BoxNo <= exam::ChoiceBoxCount; BoxNo = exam::checkedAdd<qint32>(BoxNo, 1)) {
+        QCheckBox *box = lookUpBox(BoxNo);
+        setHighlighted(box, false);
+        box->setChecked(false);
+    }
 }
 
 void TForm2::FormShow()
@@ -126,16 +133,7 @@ void TForm2::FormShow()
     platform::Guarded(this, [this] {
         ui.Label21->hide();
         platform::SetCaption(ui.Label1, Unit1::YearLabel + u"学科試験"_s);
-        AnswersShown = false;
-        Score = 0;
-        ui.Button3->setText(u"正解表示"_s);
-        platform::SetCaption(ui.Label19, u"0"_s);
-        platform::SetCaption(ui.Label18, QString());
-        for (BoxNo = 1; BoxNo <= exam::ChoiceBoxCount; BoxNo = exam::checkedAdd<qint32>(BoxNo, 1)) {
-            QCheckBox *box = lookUpBox(BoxNo);
-            makePlain(box);
-            box->setChecked(false);
-        }
+        resetAnswers();
         exam::LoadAnswerKey(Unit1::YearIndex, AnswerKey);
     });
 }
@@ -170,13 +168,14 @@ void TForm2::Button3Click()
             ui.Button3->setText(u"正解消去"_s);
             for (QuestionNo = 1; QuestionNo <= exam::QuestionCount;
                  QuestionNo = exam::checkedAdd<quint8>(QuestionNo, 1))
-                highlight(lookUpBox(exam::ChoiceBoxNumber(QuestionNo, AnswerKey[QuestionNo])));
+                setHighlighted(lookUpBox(exam::ChoiceBoxNumber(QuestionNo, AnswerKey[QuestionNo])),
+                               true);
         } else {
             AnswersShown = false;
             ui.Button3->setText(u"正解表示"_s);
             for (BoxNo = 1; BoxNo <= exam::ChoiceBoxCount;
                  BoxNo = exam::checkedAdd<qint32>(BoxNo, 1))
-                makePlain(lookUpBox(BoxNo));
+                setHighlighted(lookUpBox(BoxNo), false);
         }
     });
 }
@@ -185,16 +184,7 @@ void TForm2::Button4Click()
 {
     platform::Guarded(this, [this] {
         ui.Label21->hide();
-        AnswersShown = false;
-        Score = 0;
-        ui.Button3->setText(u"正解表示"_s);
-        platform::SetCaption(ui.Label19, u"0"_s);
-        platform::SetCaption(ui.Label18, QString());
-        for (BoxNo = 1; BoxNo <= exam::ChoiceBoxCount; BoxNo = exam::checkedAdd<qint32>(BoxNo, 1)) {
-            QCheckBox *box = lookUpBox(BoxNo);
-            makePlain(box);
-            box->setChecked(false);
-        }
+        resetAnswers(); // the heading and the key stay
     });
 }
 

@@ -33,10 +33,10 @@ private:
     void Button3Click();
     void Button4Click();
 
+    void resetAnswers();
     // Looks up box n by name into ChoiceBoxes[n] and returns it.
     QCheckBox *lookUpBox(qint32 box);
-    void makePlain(QCheckBox *box);
-    void highlight(QCheckBox *box);
+    void setHighlighted(QCheckBox *box, bool highlighted);
 
     Ui::TForm2 ui;
     ComponentIndex m_components{this};

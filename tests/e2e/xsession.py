@@ -125,34 +125,33 @@ class XSession:
         self.run("wmctrl", "-c", title)
 
     # Looking at the screen.
+    def _framebuffer(self):
+        """The screen as Xvfb keeps it in its frame buffer file (XWD, 32 bits a pixel, BGRX):
+        the bytes, their width and height, the bytes a line, and where the pixels start."""
+        with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as f:
+            data = f.read()
+        header_size, _, _, _, width, height = struct.unpack(">6I", data[:24])
+        bytes_per_line = struct.unpack(">I", data[48:52])[0]
+        ncolors = struct.unpack(">I", data[76:80])[0]
+        return data, width, height, bytes_per_line, header_size + ncolors * 12
+
     def pixels(self, wid, x, y, w, h):
         """RGB triples of a rectangle of a window's client area, as the server shows it."""
         wx, wy, _, _ = self.geometry(wid)
-        with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as f:
-            data = f.read()
-        header_size, _, _, depth, width, height = struct.unpack(">6I", data[:24])
-        bytes_per_line = struct.unpack(">I", data[48:52])[0]
-        ncolors = struct.unpack(">I", data[76:80])[0]
-        start = header_size + ncolors * 12
+        data, _, _, bytes_per_line, start = self._framebuffer()
         rows = []
         for row in range(wy + y, wy + y + h):
             line = []
             for col in range(wx + x, wx + x + w):
                 off = start + row * bytes_per_line + col * 4
-                b, g, r = data[off], data[off + 1], data[off + 2]
-                line.append((r, g, b))
+                line.append((data[off + 2], data[off + 1], data[off]))
             rows.append(line)
         return rows
 
     def screenshot(self, path):
         """The whole screen as a PNG file."""
         import zlib
-        with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as f:
-            data = f.read()
-        header_size, _, _, _, width, height = struct.unpack(">6I", data[:24])
-        bytes_per_line = struct.unpack(">I", data[48:52])[0]
-        ncolors = struct.unpack(">I", data[76:80])[0]
-        start = header_size + ncolors * 12
+        data, width, height, bytes_per_line, start = self._framebuffer()
         raw = bytearray()
         for row in range(height):
             raw.append(0)
