@@ -1,3 +1,4 @@
+#include "display.h"
 #include "platform.h"
 #include "unit1.h"
 #include "unit2.h"
@@ -8,22 +9,10 @@
 
 using namespace Qt::StringLiterals;
 
-// Without a display, QApplication would abort with a terse platform-plugin message; say instead
-// what the user can do.
-static bool haveDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 int main(int argc, char *argv[])
 {
-    if (!haveDisplay()) {
-        std::fputs("orvanel: no display to show the windows on.\n"
-                   "Start it from a desktop session, or under a virtual X server:\n"
-                   "  xvfb-run -a orvanel\n",
-                   stderr);
+    if (const QString problem = DisplayProblem(); !problem.isEmpty()) {
+        std::fputs(problem.toLocal8Bit().constData(), stderr);
         return 2;
     }
 

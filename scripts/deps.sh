@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake g++ make qt6-base-dev qt6-base-dev-tools
+    cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libxcb1-dev
     # what the program renders its fixed Japanese font with
     fonts-ipafont-gothic fonts-noto-cjk
     # tests: a real X server, a window manager, real input, leak checks, the packaged binary
