@@ -106,6 +106,13 @@ def typical_use(x, binary, wrapper=()):
     x.click(sheet, choice_box(4, 1)[0] + 6, choice_box(4, 1)[1] + 8)  # a wrong one
     check(lambda: tick_marks(x, sheet, 1, 1) > before + 4, "a click ticks a choice box")
 
+    # Minimising and restoring is the window system's doing, not a new showing: marks stay.
+    ticked = tick_marks(x, sheet, 1, 1)
+    x.run("xdotool", "windowminimize", "--sync", str(sheet))
+    x.run("wmctrl", "-i", "-a", hex(sheet))
+    sheet = x.wait_visible(SHEET)
+    check(lambda: tick_marks(x, sheet, 1, 1) == ticked, "minimising and restoring keeps the marks")
+
     x.click(sheet, *STANDARD)
     check(lambda: count(x.pixels(sheet, *PASS_HINT), dark) > 40, "standard scoring shows the pass hint")
     check(lambda: x.pixels(sheet, *SCORE) != zero, "standard scoring changes the score")
