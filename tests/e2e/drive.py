@@ -44,6 +44,18 @@ def red(p):
     return p[0] > 200 and p[1] < 80 and p[2] < 80
 
 
+def settled(x, wid, rect):
+    """The pixels of `rect` once two looks a moment apart agree: not a paint caught midway."""
+    last = x.pixels(wid, *rect)
+    for _ in range(100):
+        time.sleep(0.3)
+        now = x.pixels(wid, *rect)
+        if now == last:
+            return now
+        last = now
+    return last
+
+
 def tick_marks(x, sheet, q, c):
     bx, by = choice_box(q, c)
     return count(x.pixels(sheet, bx + 3, by + 4, 9, 9), dark)  # inside the indicator
@@ -97,8 +109,10 @@ def typical_use(x, binary, wrapper=()):
     x.wait_gone(SELECTION)
     check(True, "starting hides the selection window")
 
-    check(lambda: count(x.pixels(sheet, *SCORE_CAPTION), dark) > 20, "the sheet paints")
-    zero = x.pixels(sheet, *SCORE)
+    # The window may reach the screen in pieces; wait for the whole score line, red "0" included.
+    check(lambda: count(x.pixels(sheet, *SCORE_CAPTION), dark) > 20
+          and count(x.pixels(sheet, *SCORE), red) > 5, "the sheet paints its score line")
+    zero = settled(x, sheet, SCORE)
     check(lambda: count(x.pixels(sheet, *PASS_HINT), dark) == 0, "no pass hint on a fresh sheet")
     before = tick_marks(x, sheet, 1, 1)
     for q in (1, 2, 3):
@@ -116,7 +130,7 @@ def typical_use(x, binary, wrapper=()):
     x.click(sheet, *STANDARD)
     check(lambda: count(x.pixels(sheet, *PASS_HINT), dark) > 40, "standard scoring shows the pass hint")
     check(lambda: x.pixels(sheet, *SCORE) != zero, "standard scoring changes the score")
-    standard = x.pixels(sheet, *SCORE)
+    standard = settled(x, sheet, SCORE)
     check(count(standard, red) > 10, "the score is red")
 
     x.click(sheet, *ALL)
