@@ -56,9 +56,13 @@ def settled(x, wid, rect):
     return last
 
 
-def tick_marks(x, sheet, q, c):
+def indicator(q, c):
     bx, by = choice_box(q, c)
-    return count(x.pixels(sheet, bx + 3, by + 4, 9, 9), dark)  # inside the indicator
+    return bx + 3, by + 4, 9, 9  # inside the check box's square
+
+
+def tick_marks(x, sheet, q, c):
+    return count(x.pixels(sheet, *indicator(q, c)), dark)
 
 
 def red_text(x, sheet, q, c):
@@ -114,7 +118,7 @@ def typical_use(x, binary, wrapper=()):
           and count(x.pixels(sheet, *SCORE), red) > 5, "the sheet paints its score line")
     zero = settled(x, sheet, SCORE)
     check(lambda: count(x.pixels(sheet, *PASS_HINT), dark) == 0, "no pass hint on a fresh sheet")
-    before = tick_marks(x, sheet, 1, 1)
+    before = count(settled(x, sheet, indicator(1, 1)), dark)
     for q in (1, 2, 3):
         x.click(sheet, choice_box(q, q)[0] + 6, choice_box(q, q)[1] + 8)  # right answers
     x.click(sheet, choice_box(4, 1)[0] + 6, choice_box(4, 1)[1] + 8)  # a wrong one
