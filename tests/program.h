@@ -43,27 +43,21 @@ struct Program {
             qFatal("no %s", qPrintable(name));
         return found;
     }
-    QPushButton *sheetButton(int n) const
+    QPushButton *sheetButton(int n)
     {
-        return on<QPushButton>(const_cast<TForm2 *>(&form2), QStringLiteral("Button%1").arg(n));
+        return on<QPushButton>(&form2, QStringLiteral("Button%1").arg(n));
     }
-    QPushButton *selectionButton(int n) const
+    QPushButton *selectionButton(int n)
     {
-        return on<QPushButton>(const_cast<TForm1 *>(&form1), QStringLiteral("Button%1").arg(n));
+        return on<QPushButton>(&form1, QStringLiteral("Button%1").arg(n));
     }
-    QLabel *label(int n) const
-    {
-        return on<QLabel>(const_cast<TForm2 *>(&form2), QStringLiteral("Label%1").arg(n));
-    }
-    QCheckBox *box(qint32 n) const
-    {
-        return on<QCheckBox>(const_cast<TForm2 *>(&form2), exam::ChoiceBoxName(n));
-    }
-    QCheckBox *choice(qint32 question, qint32 choice) const
+    QLabel *label(int n) { return on<QLabel>(&form2, QStringLiteral("Label%1").arg(n)); }
+    QCheckBox *box(qint32 n) { return on<QCheckBox>(&form2, exam::ChoiceBoxName(n)); }
+    QCheckBox *choice(qint32 question, qint32 choice)
     {
         return box(exam::ChoiceBoxNumber(question, choice));
     }
-    QRadioButton *year(int index) const { return form1.radioGroup()->item(index); }
+    QRadioButton *year(int index) { return form1.radioGroup()->item(index); }
 
     // What a user does.
     void startYear(int index)

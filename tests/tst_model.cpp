@@ -160,7 +160,7 @@ void perform(Program &p, const Action &a)
 }
 
 // The first difference between what the windows show and what the model predicts.
-std::optional<QString> difference(const Program &p, const Model &m)
+std::optional<QString> difference(Program &p, const Model &m)
 {
     const auto differ = [](const QString &what, const auto &seen, const auto &expected) {
         return u"%1: shows %2, expected %3"_s.arg(what, QVariant(seen).toString(),
@@ -176,9 +176,8 @@ std::optional<QString> difference(const Program &p, const Model &m)
         return differ(u"Label18"_s, p.label(18)->text(), m.outOf);
     if (p.label(19)->text() != m.score)
         return differ(u"Label19"_s, p.label(19)->text(), m.score);
-    if (p.label(21)->isVisibleTo(&const_cast<Program &>(p).form2) != m.passHint)
-        return differ(u"pass hint"_s, p.label(21)->isVisibleTo(&const_cast<Program &>(p).form2),
-                      m.passHint);
+    if (p.label(21)->isVisibleTo(&p.form2) != m.passHint)
+        return differ(u"pass hint"_s, p.label(21)->isVisibleTo(&p.form2), m.passHint);
     const QString caption = m.highlighted ? u"正解消去"_s : u"正解表示"_s;
     if (p.sheetButton(3)->text() != caption)
         return differ(u"Button3"_s, p.sheetButton(3)->text(), caption);

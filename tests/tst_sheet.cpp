@@ -39,7 +39,7 @@ struct ScoreLine {
     bool passHint;
 };
 
-ScoreLine scoreLine(const Program &p)
+ScoreLine scoreLine(Program &p)
 {
     return {p.label(18)->text(), p.label(19)->text(), p.label(21)->isVisible()};
 }

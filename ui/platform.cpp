@@ -29,7 +29,7 @@ void Install()
     QApplication::setStyle(QStyleFactory::create(u"Windows"_s));
     QApplication::setPalette(QApplication::style()->standardPalette());
 
-    // Linux has no ＭＳ Ｐゴシック; IPA's proportional gothic has the same metrics design.
+    // Linux has no ＭＳ Ｐゴシック; IPA's proportional gothic is its usual stand-in there.
     QFont::insertSubstitutions(FontFamily.toString(), {u"IPAPGothic"_s, u"Noto Sans CJK JP"_s});
     QApplication::setFont(PixelFont(12));
 }
