@@ -25,6 +25,13 @@ using namespace Unit2;
 
 namespace {
 
+// Looks box n up by its name into ChoiceBoxes[n]: the one way the sheet reaches a choice box.
+QCheckBox *lookUpChoiceBox(const ComponentIndex &components, qint32 box)
+{
+    ChoiceBoxes[box] = components.require<QCheckBox>(exam::ChoiceBoxName(box));
+    return ChoiceBoxes[box];
+}
+
 // The marks as the sheet's check boxes hold them. Before a question is judged its correct box is
 // looked up afresh; the other boxes are read as the last full scan found them.
 class CheckBoxSheet : public exam::MarkSheet {
@@ -42,10 +49,7 @@ public:
         return checkBox->isChecked();
     }
 
-    void aboutToJudge(qint32 correctBox) override
-    {
-        ChoiceBoxes[correctBox] = m_components.require<QCheckBox>(exam::ChoiceBoxName(correctBox));
-    }
+    void aboutToJudge(qint32 correctBox) override { lookUpChoiceBox(m_components, correctBox); }
 
 private:
     const ComponentIndex &m_components;
@@ -94,8 +98,7 @@ void TForm2::closeEvent(QCloseEvent *event)
 
 QCheckBox *TForm2::lookUpBox(qint32 box)
 {
-    ChoiceBoxes[box] = m_components.require<QCheckBox>(exam::ChoiceBoxName(box));
-    return ChoiceBoxes[box];
+    return lookUpChoiceBox(m_components, box);
 }
 
 // Plain is black and regular. Highlighted is red and bold, so that it does not rest on colour
